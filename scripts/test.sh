@@ -12,7 +12,7 @@ ctest --test-dir build/release --output-on-failure -j2
 echo "== sanitizer build"
 scripts/build.sh asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build/asan --output-on-failure -j2 -LE slow
+    ctest --test-dir build/asan --output-on-failure -j2 -LE 'slow|e2e'
 
 echo "== fuzz targets (${FUZZ_SECONDS:-20} s each)"
 scripts/build.sh fuzz
