@@ -78,6 +78,7 @@ inline constexpr MessageId destroy = 0x0002;        // sent while a window is be
 inline constexpr MessageId activate = 0x0006;       // wparam 1 active, 0 inactive
 inline constexpr MessageId set_focus = 0x0007;      // the window got the keyboard focus
 inline constexpr MessageId kill_focus = 0x0008;     // the window lost the keyboard focus
+inline constexpr MessageId enable = 0x000A;         // sent by enable_window on a change; wparam 1 enabled
 inline constexpr MessageId paint = 0x000F;          // use begin_paint / end_paint inside
 inline constexpr MessageId close = 0x0010;          // close request (Esc, Alt+F4, the desktop)
 inline constexpr MessageId query_end_session = 0x0011; // return 1 to agree to end
