@@ -7,6 +7,7 @@
 // app/
 void main_window_created();
 void request_main_window_destroy();
+void main_window_gone(); // the main window has been destroyed (its last message)
 
 // tray/
 void hide_main_window();
