@@ -50,11 +50,13 @@ struct Size {
 struct Rect {
     std::int32_t left = 0;
     std::int32_t top = 0;
-    std::int32_t right = 0; // exclusive
+    std::int32_t right = 0;  // exclusive
     std::int32_t bottom = 0; // exclusive
     std::int32_t width() const { return right - left; }
     std::int32_t height() const { return bottom - top; }
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 struct Rgb {
@@ -73,27 +75,27 @@ using LResult = std::intptr_t;
 
 namespace message {
 inline constexpr MessageId null = 0x0000;
-inline constexpr MessageId create = 0x0001;         // sent by create_window before it returns
-inline constexpr MessageId destroy = 0x0002;        // sent while a window is being destroyed
-inline constexpr MessageId activate = 0x0006;       // wparam 1 active, 0 inactive
-inline constexpr MessageId set_focus = 0x0007;      // the window got the keyboard focus
-inline constexpr MessageId kill_focus = 0x0008;     // the window lost the keyboard focus
-inline constexpr MessageId enable = 0x000A;         // sent by enable_window on a change; wparam 1 enabled
-inline constexpr MessageId paint = 0x000F;          // use begin_paint / end_paint inside
-inline constexpr MessageId close = 0x0010;          // close request (Esc, Alt+F4, the desktop)
+inline constexpr MessageId create = 0x0001;     // sent by create_window before it returns
+inline constexpr MessageId destroy = 0x0002;    // sent while a window is being destroyed
+inline constexpr MessageId activate = 0x0006;   // wparam 1 active, 0 inactive
+inline constexpr MessageId set_focus = 0x0007;  // the window got the keyboard focus
+inline constexpr MessageId kill_focus = 0x0008; // the window lost the keyboard focus
+inline constexpr MessageId enable = 0x000A; // sent by enable_window on a change; wparam 1 enabled
+inline constexpr MessageId paint = 0x000F;  // use begin_paint / end_paint inside
+inline constexpr MessageId close = 0x0010;  // close request (Esc, Alt+F4, the desktop)
 inline constexpr MessageId query_end_session = 0x0011; // return 1 to agree to end
-inline constexpr MessageId quit = 0x0012;           // ends run_message_loop; wparam = code
-inline constexpr MessageId nc_destroy = 0x0082;     // sent last, when the window is gone
-inline constexpr MessageId key_down = 0x0100;       // wparam = key code (see key::), lparam 0
-inline constexpr MessageId char_typed = 0x0102;     // wparam = Unicode code point
-inline constexpr MessageId command = 0x0111;        // wparam = menu item id
-inline constexpr MessageId context_menu = 0x007B;   // 123
-inline constexpr MessageId mouse_move = 0x0200;     // lparam = packed client point
+inline constexpr MessageId quit = 0x0012;              // ends run_message_loop; wparam = code
+inline constexpr MessageId nc_destroy = 0x0082;        // sent last, when the window is gone
+inline constexpr MessageId key_down = 0x0100;          // wparam = key code (see key::), lparam 0
+inline constexpr MessageId char_typed = 0x0102;        // wparam = Unicode code point
+inline constexpr MessageId command = 0x0111;           // wparam = menu item id
+inline constexpr MessageId context_menu = 0x007B;      // 123
+inline constexpr MessageId mouse_move = 0x0200;        // lparam = packed client point
 inline constexpr MessageId left_button_down = 0x0201;
-inline constexpr MessageId left_button_up = 0x0202;     // 514
+inline constexpr MessageId left_button_up = 0x0202;           // 514
 inline constexpr MessageId left_button_double_click = 0x0203; // 515
 inline constexpr MessageId right_button_down = 0x0204;
-inline constexpr MessageId right_button_up = 0x0205;    // 517
+inline constexpr MessageId right_button_up = 0x0205; // 517
 inline constexpr MessageId right_button_double_click = 0x0206;
 inline constexpr MessageId middle_button_down = 0x0207;
 inline constexpr MessageId middle_button_up = 0x0208;
@@ -173,8 +175,11 @@ struct WindowClass {
     std::string_view name;
     WindowProcedure procedure = nullptr;
     CursorShape cursor = CursorShape::Arrow;
-    bool double_clicks = false;            // deliver left_button_double_click as such
-    std::optional<Rgb> background;         // erased with this colour; none: not erased
+    bool double_clicks = false;    // deliver left_button_double_click as such
+    std::optional<Rgb> background; // erased with this colour; none: not erased
+    // Without a background: true when the window draws only parts of itself (a label), so what
+    // lies beneath it is painted first; false when every paint covers the whole window.
+    bool transparent = false;
 };
 // Registers a class for this process. Registering the same name again returns true.
 bool register_window_class(const WindowClass& window_class);
@@ -197,11 +202,11 @@ inline constexpr std::uint32_t edit_auto_horizontal_scroll = 0x0080;
 
 struct WindowCreation {
     std::string_view class_name;
-    std::string_view title;       // code page 936
+    std::string_view title; // code page 936
     std::uint32_t style = 0;
-    Rect place;                   // screen for top-level windows, parent's client for children
+    Rect place; // screen for top-level windows, parent's client for children
     WindowHandle parent = nullptr;
-    void* data = nullptr;         // the window's data (window_data) from before message::create
+    void* data = nullptr; // the window's data (window_data) from before message::create
 };
 // Creates a window (hidden unless style::visible). Sends message::create before it returns.
 // Returns null on failure.
@@ -347,7 +352,7 @@ struct TrayIconData {
     std::uint32_t id = 0;
     MessageId callback_message = 0; // its lparam carries the mouse message number
     IconHandle icon = nullptr;
-    std::string_view tip;           // code page 936
+    std::string_view tip; // code page 936
 };
 enum class TrayCommand { Add, Modify, Delete };
 bool tray_icon(TrayCommand command, const TrayIconData& data);
