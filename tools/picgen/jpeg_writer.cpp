@@ -20,7 +20,7 @@ Bytes jpeg_file(const platform::RgbImage& image) {
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_set_quality(&info, 100, TRUE);
     for (int i = 0; i < info.num_components; ++i) {
         info.comp_info[i].h_samp_factor = 1;
         info.comp_info[i].v_samp_factor = 1;

@@ -24,6 +24,9 @@ struct GlyphBox {
         return {left + h + u * (right - left - stroke), top + h + v * (bottom - top - stroke)};
     }
     double rx(double u) const { return u * (right - left - stroke); }
+    // The u at which a butt end reaches the outer left or right edge of the ink.
+    double outer_left() const { return -stroke / 2 / (right - left - stroke); }
+    double outer_right() const { return 1 - outer_left(); }
     double ry(double v) const { return v * (bottom - top - stroke); }
 };
 
@@ -66,7 +69,7 @@ Shape digit(int value, double centre_x) {
     case 1: {
         const GlyphBox g = digit_box(centre_x, 14);
         s.add(line(g, {{0.1, 0.17}, {0.56, 0}, {0.56, 1}}, Cap::Round, Cap::Butt));
-        s.add(line(g, {{0, 1}, {1, 1}}, Cap::Butt, Cap::Butt));
+        s.add(line(g, {{g.outer_left(), 1}, {g.outer_right(), 1}}, Cap::Butt, Cap::Butt));
         break;
     }
     case 2: {
@@ -74,7 +77,7 @@ Shape digit(int value, double centre_x) {
         Path p;
         p.arc(g.at(0.5, 0.26), g.rx(0.49), g.ry(0.26), 195, 360);
         p.arc(g.at(0.5, 0.26), g.rx(0.49), g.ry(0.26), 360, 395);
-        p.line_to(g.at(0, 1)).line_to(g.at(1, 1));
+        p.line_to(g.at(0, 1)).line_to(g.at(g.outer_right(), 1));
         s.add(p.stroke(g.stroke, Cap::Round, Cap::Butt));
         break;
     }
@@ -86,7 +89,8 @@ Shape digit(int value, double centre_x) {
     }
     case 4: {
         const GlyphBox g = digit_box(centre_x, 17);
-        s.add(line(g, {{0.72, 1}, {0.72, 0}, {0, 0.7}, {1, 0.7}}, Cap::Butt, Cap::Butt));
+        s.add(line(g, {{0.72, 1}, {0.72, 0}, {0, 0.7}, {g.outer_right(), 0.7}}, Cap::Butt,
+                   Cap::Butt));
         break;
     }
     case 5: {
@@ -105,7 +109,7 @@ Shape digit(int value, double centre_x) {
     }
     case 7: {
         const GlyphBox g = digit_box(centre_x, 16);
-        s.add(line(g, {{0, 0}, {1, 0}, {0.33, 1}}, Cap::Butt, Cap::Butt));
+        s.add(line(g, {{g.outer_left(), 0}, {1, 0}, {0.33, 1}}, Cap::Butt, Cap::Butt));
         break;
     }
     case 8: {
@@ -171,7 +175,8 @@ Shape symbol_of_key(Symbol symbol) {
         add_letter_c(s, 6, 24, 6, 32);
         // E: a stem and three arms; the middle arm a little shorter.
         const GlyphBox e{29, 6, 44, 32, key_stroke};
-        s.add(line(e, {{1, 0}, {0, 0}, {0, 1}, {1, 1}}, Cap::Butt, Cap::Butt));
+        s.add(line(e, {{e.outer_right(), 0}, {0, 0}, {0, 1}, {e.outer_right(), 1}}, Cap::Butt,
+                   Cap::Butt));
         s.add(line(e, {{0, 0.5}, {0.88, 0.5}}, Cap::Butt, Cap::Butt));
         break;
     }
