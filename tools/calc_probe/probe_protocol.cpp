@@ -57,7 +57,7 @@ std::string number_to_text_answer(std::string_view argument) {
 
 std::string text_to_number_answer(std::string_view argument) {
     std::optional<std::string> bytes = bytes_from_hex(argument);
-    if (!bytes) return "error: t2n needs an even number of hex digits";
+    if (!bytes) return "error: t2n needs hex digits, two per byte";
     auto bits = std::bit_cast<std::uint64_t>(calc::text_to_number(*bytes));
     std::string hex;
     for (int shift = 56; shift >= 0; shift -= 8) {
@@ -120,7 +120,7 @@ std::string keys_answer(std::string_view argument) {
     for (std::string_view token : tokens) {
         if (!press(token, display)) {
             calc::use_display(nullptr);
-            return "error: unknown key token '" + std::string(token) + "'";
+            return "error: bad key token '" + std::string(token) + "'";
         }
         if (!result.empty()) result += ' ';
         result += display.text().empty() ? std::string("-") : hex_from_bytes(display.text());
