@@ -44,7 +44,12 @@ void paste_text(std::string_view text);
 enum class TrayClick { Left, Double, Right };
 bool tray_icon_present(WindowHandle owner, std::uint32_t id);
 std::string tray_icon_tip(WindowHandle owner, std::uint32_t id); // code page 936
+bool tray_icon_has_icon(WindowHandle owner, std::uint32_t id);
 void click_tray_icon(WindowHandle owner, std::uint32_t id, TrayClick click);
+// What tray_available reports (none: the desktop's real answer).
+void set_tray_available(std::optional<bool> available);
+// The notification area came back: message::tray_created is posted to every top-level window.
+void announce_tray_created();
 
 // The next track_popup_menu returns at once, as if the user chose item `id` (none: closed
 // without choice).
@@ -72,6 +77,15 @@ std::vector<std::pair<std::string, std::string>> recorded_error_messages();
 
 // The window's current pixels, as painted (children included).
 RgbImage window_pixels(WindowHandle window);
+// The window's shape as set (empty: the plain rectangle).
+std::vector<Rect> window_shape_rects(WindowHandle window);
+// How many paint messages the window has been sent.
+std::uint64_t paint_count(WindowHandle window);
+// The pointer shape shown over a screen point (over no window of ours: the arrow).
+CursorShape cursor_shape_at(Point screen);
+// The next `after` calls of create_window succeed and the one after them fails (once).
+void fail_window_creation(int after);
+
 // Whether the top-level window asks the desktop for a frame and title bar.
 bool window_has_frame(WindowHandle window);
 std::string window_title(WindowHandle window); // code page 936

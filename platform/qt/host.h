@@ -47,6 +47,7 @@ struct platform::Window {
     std::uint32_t style = 0;
     bool destroying = false;
     bool in_paint_event = false;
+    std::uint64_t paints = 0; // for tests
 };
 
 struct platform::Canvas {
@@ -106,6 +107,8 @@ struct HostState {
     std::uint64_t delivered_messages = 0;
 
     // Test hooks (platform/testing.h).
+    std::optional<bool> tray_available;
+    int creations_before_failure = -1; // -1: never fail
     std::optional<Size> screen_size;
     bool record_web_addresses = false;
     std::vector<std::string> web_addresses;

@@ -45,6 +45,7 @@ class HostWidget final : public QWidget {
 
     void paintEvent(QPaintEvent*) override {
         record_.in_paint_event = true;
+        ++record_.paints;
         send(&record_, message::paint, 0, 0);
         record_.in_paint_event = false;
     }

@@ -216,6 +216,51 @@ void paste_text(std::string_view text) {
     press_key('V', modifier::control);
 }
 
+bool tray_icon_has_icon(WindowHandle owner, std::uint32_t id) {
+    const qt::TrayEntry* entry = qt::find_tray_entry(owner, id);
+    return entry != nullptr && !entry->icon->icon().isNull();
+}
+
+void set_tray_available(std::optional<bool> available) {
+    qt::host().tray_available = available;
+}
+
+void announce_tray_created() {
+    for (Window* window : qt::host().windows)
+        if (window->parent == nullptr) post_message(window, message::tray_created, 0, 0);
+}
+
+std::vector<Rect> window_shape_rects(WindowHandle window) {
+    std::vector<Rect> rects;
+    if (!qt::alive(window)) return rects;
+    for (const QRect& rect : window->widget->mask()) {
+        if (rect.right() < 0 || rect.bottom() < 0) continue; // the stand-in of an empty shape
+        rects.push_back(qt::to_rect(rect));
+    }
+    return rects;
+}
+
+std::uint64_t paint_count(WindowHandle window) {
+    return qt::alive(window) ? window->paints : 0;
+}
+
+CursorShape cursor_shape_at(Point screen) {
+    QWidget* widget = QApplication::widgetAt(QPoint(screen.x, screen.y));
+    if (widget == nullptr) return CursorShape::Arrow;
+    switch (widget->cursor().shape()) {
+    case Qt::IBeamCursor:
+        return CursorShape::IBeam;
+    case Qt::PointingHandCursor:
+        return CursorShape::PointingHand;
+    default:
+        return CursorShape::Arrow;
+    }
+}
+
+void fail_window_creation(int after) {
+    qt::host().creations_before_failure = after;
+}
+
 bool tray_icon_present(WindowHandle owner, std::uint32_t id) {
     return qt::find_tray_entry(owner, id) != nullptr;
 }

@@ -93,6 +93,7 @@ bool tray_icon(TrayCommand command, const TrayIconData& data) {
 }
 
 bool tray_available() {
+    if (qt::host().tray_available) return *qt::host().tray_available;
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 

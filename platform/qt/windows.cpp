@@ -92,6 +92,11 @@ bool register_window_class(const WindowClass& window_class) {
 
 WindowHandle create_window(const WindowCreation& creation) {
     auto& state = qt::host();
+    if (state.creations_before_failure == 0) {
+        state.creations_before_failure = -1;
+        return nullptr;
+    }
+    if (state.creations_before_failure > 0) --state.creations_before_failure;
     const auto found = state.classes.find(creation.class_name);
     if (found == state.classes.end()) return nullptr;
     const qt::ClassInfo& window_class = found->second;
@@ -275,7 +280,9 @@ void set_window_cursor(WindowHandle window, CursorShape cursor) {
 }
 
 void enable_window(WindowHandle window, bool enabled) {
-    if (qt::alive(window)) window->widget->setEnabled(enabled);
+    if (!qt::alive(window) || window->widget->isEnabled() == enabled) return;
+    window->widget->setEnabled(enabled);
+    qt::send(window, message::enable, enabled ? 1 : 0, 0);
 }
 
 bool is_window_enabled(WindowHandle window) {
@@ -298,6 +305,9 @@ void set_window_shape_rects(WindowHandle window, const Rect* rects, std::size_t 
     QRegion region;
     for (std::size_t i = 0; i < count; ++i)
         region += qt::to_qrect(rects[i]);
+    // Qt takes an empty mask for "no mask"; an empty shape must hide the whole window, so
+    // it becomes a pixel outside the window.
+    if (region.isEmpty()) region = QRegion(-2, -2, 1, 1);
     window->widget->setMask(region);
 }
 
