@@ -4,6 +4,7 @@
 #include "tray/tray.h"
 #include "tray/tray_internal.h"
 #include "ui/main_window_events.h"
+#include "ui/main_window_layout.h"
 
 std::optional<std::int32_t> tray_event_type(platform::LParam mouse_message) {
     switch (mouse_message) {
@@ -40,7 +41,10 @@ bool main_window_tray_message(platform::MessageId message, platform::WParam wpar
                               platform::LParam lparam) {
     switch (message) {
     case tray_callback_message:
-        if (const auto type = tray_event_type(lparam)) main_window_tray_event(*type);
+        // The layout binds the window's tray event to its handler.
+        if (const auto type = tray_event_type(lparam);
+            type && ui::main_window_layout.window.tray_event != nullptr)
+            ui::main_window_layout.window.tray_event(*type);
         return true;
     case platform::message::command:
         return run_tray_menu_command(static_cast<std::uint32_t>(wparam));

@@ -1,8 +1,9 @@
 // The main window's icon in the notification area: at most one, identifier 100, reporting to
 // the main window with the tray callback message.
-#include "tray/main_window_access.h"
 #include "tray/tray.h"
 #include "tray/tray_internal.h"
+#include "ui/icon_file.h"
+#include "ui/main_window.h"
 
 #include <cstddef>
 #include <string>
@@ -29,7 +30,7 @@ platform::TrayIconData notification(const TrayIconRecord& record) {
 }
 
 platform::IconHandle make_icon(std::span<const std::uint8_t> icon_file) {
-    const auto image = read_icon_file(icon_file);
+    const auto image = ui::read_icon_file(icon_file);
     return image ? platform::create_icon(*image) : nullptr;
 }
 
@@ -69,7 +70,10 @@ void remove_tray_icon() {
 
 void restore_tray_icon() {
     if (tray_icon_record.icon == nullptr) return;
-    platform::tray_icon(platform::TrayCommand::Add, notification(tray_icon_record));
+    // Where the host still holds the icon (and docks it again itself), adding is refused and
+    // a modify refreshes it instead.
+    if (!platform::tray_icon(platform::TrayCommand::Add, notification(tray_icon_record)))
+        platform::tray_icon(platform::TrayCommand::Modify, notification(tray_icon_record));
 }
 
 bool tray_icon_reachable() {

@@ -1,7 +1,7 @@
 // Hiding the main window to the tray and bringing it back.
-#include "tray/main_window_access.h"
 #include "tray/tray.h"
 #include "tray/tray_internal.h"
+#include "ui/main_window.h"
 #include "ui/main_window_events.h"
 
 bool main_window_visible() {
