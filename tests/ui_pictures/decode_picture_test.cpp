@@ -44,7 +44,8 @@ std::size_t frame_header_at(const Bytes& jpeg) {
 // Where the entropy-coded data of the first scan begins (after the SOS segment), or 0.
 std::size_t scan_data_at(const Bytes& jpeg) {
     for (std::size_t i = 2; i + 3 < jpeg.size(); ++i)
-        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) return i + 2 + (jpeg[i + 2] << 8 | jpeg[i + 3]);
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA)
+            return i + 2 + (static_cast<std::size_t>(jpeg[i + 2]) << 8 | jpeg[i + 3]);
     return 0;
 }
 
