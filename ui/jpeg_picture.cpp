@@ -65,6 +65,9 @@ bool run_decoder(jpeg_decompress_struct& info, ErrorManager& errors,
     }
     jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof(info));
     info.progress = &progress;
+    // A second bound besides the picture size, for libjpeg's working memory: the largest
+    // allowed progressive picture needs about 100 MB of coefficients.
+    info.mem->max_memory_to_use = 256L * 1024 * 1024;
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK || info.image_width == 0 ||
         info.image_height == 0 || info.image_width > largest_picture_side ||
