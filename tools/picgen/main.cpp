@@ -3,6 +3,10 @@
 // picture changes; the same program always writes the same bytes.
 //
 //   picgen OUTPUT_FOLDER [--contact-sheet FILE.png]
+//
+// To update the pictures: picgen ui/pictures --contact-sheet artifacts/pictures_sheet.png,
+// look at the sheet, and commit ui/pictures/ (the test picgen_output insists they match).
+// docs/pictures_contact_sheet.png is a compressed copy of the sheet for reading online.
 #include "catalogue.h"
 #include "contact_sheet.h"
 #include "pictures.h"
