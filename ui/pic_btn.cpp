@@ -50,6 +50,8 @@ struct PicBtn::State {
     bool toggled = false;
     std::optional<Rgb> transparent_colour;
     PicBtnLook look = PicBtnLook::Normal;
+    std::uint32_t paints = 0;
+    bool has_shape = false; // a shape other than the plain rectangle is set
 
     ~State() {
         for (BitmapHandle picture : pictures) {
@@ -77,24 +79,28 @@ struct PicBtn::State {
         if (new_look == look) return;
         look = new_look;
         update_shape();
-        invalidate_window(window);
-        repaint_now(window);
+        repaint_now(window); // the whole control, before returning
     }
 
     void update_shape() {
         const BitmapHandle picture = shown_picture();
         if (!transparent_colour || picture == nullptr) {
-            clear_window_shape(window);
+            // A plain rectangle stays one: dropping a shape that is not there would only make
+            // the host repaint the control once more.
+            if (has_shape) clear_window_shape(window);
+            has_shape = false;
             return;
         }
         const std::vector<Rect> runs =
             opaque_runs(bitmap_pixels(picture), nearest_bitmap_colour(*transparent_colour));
         set_window_shape_rects(window, runs.data(), runs.size());
+        has_shape = true;
     }
 
     void paint() {
         Canvas* screen = begin_paint(window);
         if (screen == nullptr) return;
+        ++paints;
         const Size size = client_size(window);
         // Everything is drawn off screen and copied in one transfer, so a look change never
         // shows a half-drawn control.
@@ -174,7 +180,6 @@ struct PicBtn::State {
             return 0;
         case message::enable:
             state->update_shape();
-            invalidate_window(window);
             repaint_now(window);
             return 0;
         // The second press of a double click changes nothing; its release still clicks.
@@ -191,6 +196,8 @@ struct PicBtn::State {
         case message::char_typed:
         case message::context_menu:
             return 0;
+        // The pictures stay until the control itself goes; the window handle does not.
+        case message::destroy:
         case message::nc_destroy:
             state->window = nullptr;
             set_window_data(window, nullptr);
@@ -264,6 +271,10 @@ void PicBtn::set_look(PicBtnLook look) {
 }
 bool PicBtn::toggled() const {
     return state_->toggled;
+}
+
+std::uint32_t PicBtn::paint_count() const {
+    return state_->paints;
 }
 
 } // namespace ui

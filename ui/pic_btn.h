@@ -45,6 +45,9 @@ class PicBtn {
     PicBtnLook look() const;
     void set_look(PicBtnLook look);
     bool toggled() const;
+    // How often the control has painted itself; lets tests and benchmarks see that a look
+    // change repaints this control once and an unchanged look not at all.
+    std::uint32_t paint_count() const;
 
   private:
     PicBtn() = default;
