@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The keypad under a real X server: clicks on the picture buttons compute, the three looks of a
+# key show, and 关闭 ends the program with code 0.
+#   tests/e2e/keypad.sh <calculator program> [artifacts folder]
+# Runs under Xvfb with openbox, driven by xdotool; reads the display through the clipboard.
+set -euo pipefail
+program=$(realpath "$1")
+artifacts=$(realpath -m "${2:-$(dirname "$0")/../../artifacts}")
+mkdir -p "$artifacts"
+unset QT_QPA_PLATFORM
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A free display: ctest runs tests two at a time.
+for number in $(seq 70 130); do
+    [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    sleep 0.5
+    if kill -0 "$xvfb_pid" 2>/dev/null; then
+        pids+=("$xvfb_pid")
+        export DISPLAY=":$number"
+        break
+    fi
+done
+[[ -n ${DISPLAY:-} ]] || fail "no free display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+"$program" >/dev/null 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '计算器' | head -n 1) ||
+    fail "the window did not appear"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+[[ $WIDTH == 260 && $HEIGHT == 276 ]] || fail "window is ${WIDTH}x$HEIGHT"
+
+# Centres of the picture buttons in the window's client area (its layout).
+declare -A centre=(
+    [最小化]="206 17" [关闭]="240 17"
+    [1]="80 96" [2]="130 96" [3]="180 96" [4]="80 146" [5]="130 146" [6]="180 146"
+    [7]="80 196" [8]="130 196" [9]="180 196" [0]="105 246" [.]="180 246"
+    [+]="30 96" [-]="30 146" [×]="30 196" [÷]="30 246"
+    [退格]="230 92" [C]="230 134" [CE]="230 176" [=]="230 234"
+    [display]="130 52"
+)
+point() { # client "x y" -> screen "x y"
+    local xy=(${centre[$1]})
+    echo "$((X + xy[0])) $((Y + xy[1]))"
+}
+click() {
+    for key in "$@"; do
+        xdotool mousemove $(point "$key") sleep 0.05 click 1 sleep 0.1
+    done
+}
+display_text() {
+    click display
+    xdotool key ctrl+a sleep 0.1 key ctrl+c sleep 0.2 key End
+    xclip -o -selection clipboard 2>/dev/null || true
+}
+expect_display() {
+    local shown
+    shown=$(display_text)
+    [[ $shown == "$1" ]] || fail "after $2 the display shows '$shown', expected '$1'"
+    echo "ok: $2 shows $1"
+}
+screenshot() {
+    sleep 0.3
+    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$artifacts/$1.png"
+}
+
+click 7 + 8 =
+expect_display 15 "7 + 8 ="
+click C 1 ÷ 3 = × 3 =
+expect_display 0.9999999999999 "1 ÷ 3 = × 3 ="
+click C
+
+# The three looks of a key: pointer away, over 按钮_5, pressing it.
+xdotool mousemove 600 600
+screenshot keypad_normal
+xdotool mousemove $(point 5) sleep 0.1 mousemove_relative 1 0
+screenshot keypad_hover
+xdotool mousedown 1
+screenshot keypad_pressed
+xdotool mouseup 1
+expect_display 5 "the pressed 5"
+
+click 关闭
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "关闭 did not end the program"
+set +e
+wait "$program_pid"
+code=$?
+set -e
+[[ $code == 0 ]] || fail "the program ended with code $code"
+echo "ok: 关闭 ends the program with code 0"
