@@ -46,4 +46,8 @@ class BigUnsigned {
     int size_ = 0;                                // limbs in use; the top one is non-zero
 };
 
+int compare(const BigUnsigned& a, const BigUnsigned& b) noexcept;
+std::uint64_t divide_to_64_bits(const BigUnsigned& dividend, const BigUnsigned& divisor,
+                                bool& has_remainder) noexcept;
+
 } // namespace calc

@@ -1,10 +1,12 @@
 #include "calc/decimal_to_double.h"
 
+#include <bit>
 #include <cfloat>
 #include <limits>
 
 #include "calc/big_unsigned.h"
 #include "calc/binary_rounding.h"
+#include "calc/powers_of_five.h"
 
 namespace calc {
 namespace {
@@ -78,62 +80,114 @@ bool decimal_to_double_fast(const DecimalNumber& number, double& result) noexcep
     return false;
 }
 
-double decimal_to_double_exact(const DecimalNumber& number) noexcept {
-    bool negative = number.negative;
-    if (is_zero(number.digits)) return signed_zero(negative);
-    std::int64_t m = number.exponent;
-    if (m > exponent_limit) return signed_infinity(negative);
-    if (m < -exponent_limit) return signed_zero(negative);
-    // Tighter bounds known without big numbers: N >= 1, so N * 10^309 exceeds the largest
-    // double; N < 10^25, so N * 10^-351 is below half the smallest subnormal (2.47e-324).
-    if (m >= 309) return signed_infinity(negative);
-    if (m < -350) return signed_zero(negative);
+namespace {
 
+// Outcomes known without big numbers: zero, the written-exponent limits, and tighter bounds:
+// N >= 1, so N * 10^309 exceeds the largest double; N < 10^25, so N * 10^-351 is below half
+// the smallest subnormal (2.47e-324).
+bool decide_by_range(const DecimalNumber& number, double& result) noexcept {
+    bool negative = number.negative;
+    std::int64_t m = number.exponent;
+    if (is_zero(number.digits) || m < -exponent_limit || m < -350) {
+        result = signed_zero(negative);
+    } else if (m > exponent_limit || m >= 309) {
+        result = signed_infinity(negative);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Values exact in the 80-bit working mantissa, shortened by the conversion's own rule.
+bool decide_exact_value(const DecimalNumber& number, double& result) noexcept {
+    std::int64_t m = number.exponent;
     if (m >= 0) {
-        // N * 10^m = (odd part of N) * 5^m * 2^(trailing zeros of N + m). If the odd factor
-        // stays within 80 bits the value is exact in the working mantissa.
+        // N * 10^m = (odd part of N) * 5^m * 2^(trailing zeros of N + m): exact if the odd
+        // factor stays within 80 bits.
         UInt128 odd = number.digits;
         int trailing = 0;
         while ((odd.low & 1u) == 0) {
             odd = shift_right(odd, 1);
             ++trailing;
         }
-        bool exact = true;
-        for (std::int64_t i = 0; i < m && exact; ++i) {
+        for (std::int64_t i = 0; i < m; ++i) {
             odd = multiply_add(odd, 5, 0);
-            exact = bit_length(odd) <= exact_bits_limit;
+            if (bit_length(odd) > exact_bits_limit) return false;
         }
-        if (exact) {
-            return shorten_exact_value(negative, odd, trailing + static_cast<int>(m));
-        }
-        BigUnsigned value(number.digits);
-        value.multiply_power_of_five(static_cast<int>(m));
-        return round_quotient(negative, value, BigUnsigned(1), static_cast<int>(m));
+        result = shorten_exact_value(number.negative, odd, trailing + static_cast<int>(m));
+        return true;
     }
-
     // N * 10^-j is a binary fraction only if 5^j divides N, which needs j <= 34 (5^35 > 10^24
-    // >= N); it then has fewer than 80 bits and is exact in the working mantissa.
+    // >= N); it then has fewer than 80 bits.
     int j = static_cast<int>(-m);
-    if (j <= 34) {
-        BigUnsigned quotient(number.digits);
-        int divided = 0;
-        while (divided < j) {
-            BigUnsigned attempt = quotient;
-            if (attempt.divide_small(5) != 0) break;
-            quotient = attempt;
-            ++divided;
-        }
-        if (divided == j) return shorten_exact_value(negative, quotient.low_128(), -j);
+    if (j > 34) return false;
+    if (number.digits.high == 0 && number.digits.low % 5 != 0) return false; // the usual case
+    BigUnsigned quotient(number.digits);
+    for (int divided = 0; divided < j; ++divided) {
+        if (quotient.divide_small(5) != 0) return false;
+    }
+    result = shorten_exact_value(number.negative, quotient.low_128(), -j);
+    return true;
+}
+
+// The nearest double from a 128-bit approximation: with w = N shifted up to 64 bits and T the
+// truncated power of five, the high 128 bits H of w * T satisfy H <= value < H + 2 (in H's
+// units). Rounding is monotonic, so when H and H + 2 round to the same double, so does the
+// value; otherwise (rarely, near a halfway point) the caller uses big integers.
+bool decide_by_approximation(const DecimalNumber& number, double& result) noexcept {
+    if (number.digits.high != 0) return false;
+    int m = static_cast<int>(number.exponent);
+    int leading_zeros = std::countl_zero(number.digits.low);
+    std::uint64_t w = number.digits.low << leading_zeros;
+    PowerOfFive power = power_of_five(m);
+    UInt128 low_product = multiply(w, power.mantissa.low);
+    UInt128 high = add(multiply(w, power.mantissa.high), UInt128{0, low_product.high});
+    int exponent = 64 + power.binary_exponent + m - leading_zeros;
+    UInt128 upper = add(high, UInt128{0, 2});
+    // H >= 2^126, so the top 64 bits carry at least 63 significant bits.
+    double lower_result =
+        round_to_nearest_double(number.negative, high.high, exponent + 64, high.low != 0);
+    double upper_result =
+        round_to_nearest_double(number.negative, upper.high, exponent + 64, upper.low != 0);
+    if (std::bit_cast<std::uint64_t>(lower_result) != std::bit_cast<std::uint64_t>(upper_result)) {
+        return false;
+    }
+    result = lower_result;
+    return true;
+}
+
+// The nearest double by exact big-integer division; no tie can occur here, because values
+// that are exact binary numbers were decided before.
+double decide_by_big_integers(const DecimalNumber& number) noexcept {
+    int m = static_cast<int>(number.exponent);
+    if (m >= 0) {
+        BigUnsigned value(number.digits);
+        value.multiply_power_of_five(m);
+        return round_quotient(number.negative, value, BigUnsigned(1), m);
     }
     BigUnsigned power(1);
-    power.multiply_power_of_ten(j);
-    return round_quotient(negative, BigUnsigned(number.digits), power, 0);
+    power.multiply_power_of_ten(-m);
+    return round_quotient(number.negative, BigUnsigned(number.digits), power, 0);
+}
+
+} // namespace
+
+double decimal_to_double_exact(const DecimalNumber& number) noexcept {
+    double result = 0.0;
+    if (decide_by_range(number, result) || decide_exact_value(number, result)) return result;
+    return decide_by_big_integers(number);
+}
+
+bool decimal_to_double_approximate(const DecimalNumber& number, double& result) noexcept {
+    if (decide_by_range(number, result) || decide_exact_value(number, result)) return true;
+    return decide_by_approximation(number, result);
 }
 
 double decimal_to_double(const DecimalNumber& number) noexcept {
     double result = 0.0;
     if (decimal_to_double_fast(number, result)) return result;
-    return decimal_to_double_exact(number);
+    if (decimal_to_double_approximate(number, result)) return result;
+    return decide_by_big_integers(number);
 }
 
 } // namespace calc

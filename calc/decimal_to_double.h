@@ -23,6 +23,10 @@ double decimal_to_double(const DecimalNumber& number) noexcept;
 // provably exact; false when the input is not one of them. Exposed for the tests.
 bool decimal_to_double_fast(const DecimalNumber& number, double& result) noexcept;
 
+// The same result from a 128-bit approximation, for inputs of at most 64 bits where it is
+// provably decided (nearly all); false otherwise. Exposed for the tests.
+bool decimal_to_double_approximate(const DecimalNumber& number, double& result) noexcept;
+
 // The same result from exact big-integer arithmetic, for every input. Exposed for the tests.
 double decimal_to_double_exact(const DecimalNumber& number) noexcept;
 

@@ -87,7 +87,9 @@ double text_to_number(std::string_view text) noexcept {
     std::int64_t point_position = 0;
     bool any_digit = false;
     bool seen_point = false;
-    for (character = reader.peek();; character = reader.peek()) {
+    for (;;) {
+        FoldedReader before = reader; // each character is decoded once
+        character = reader.next();
         if (is_digit(character)) {
             any_digit = true;
             if (character == '0' && significant == 0) {
@@ -102,9 +104,9 @@ double text_to_number(std::string_view text) noexcept {
         } else if (character == '.' && !seen_point) {
             seen_point = true;
         } else {
+            reader = before;
             break;
         }
-        reader.next();
     }
     if (!any_digit) return 0.0;
 

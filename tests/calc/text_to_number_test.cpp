@@ -13,8 +13,10 @@
 #include <string>
 #include <string_view>
 
+#include "calc/big_unsigned.h"
 #include "calc/conversions.h"
 #include "calc/decimal_to_double.h"
+#include "calc/powers_of_five.h"
 
 namespace {
 
@@ -368,6 +370,53 @@ TEST(TextToNumberRoundTrip, TextsOfRandomDoublesReadBack) {
     EXPECT_SAME_DOUBLE(calc::text_to_number(calc::number_to_text(infinity).view()), 1.0);
     EXPECT_SAME_DOUBLE(calc::text_to_number(calc::number_to_text(-infinity).view()), -1.0);
     EXPECT_SAME_DOUBLE(calc::text_to_number(calc::number_to_text(std::nan("")).view()), -1.0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PowersOfFiveTable, EveryEntryIsTheTruncatedPower) {
+    for (int q = calc::smallest_power_of_five; q <= calc::largest_power_of_five; ++q) {
+        calc::PowerOfFive entry = calc::power_of_five(q);
+        ASSERT_EQ(calc::bit_length(entry.mantissa), 128) << q;
+        // T * 2^s <= 5^q < (T + 1) * 2^s, compared as integers after moving the powers of two
+        // and five to the sides where they are whole.
+        calc::BigUnsigned low(entry.mantissa);
+        calc::BigUnsigned high(calc::add(entry.mantissa, calc::UInt128{0, 1}));
+        calc::BigUnsigned power(1);
+        if (q >= 0) {
+            power.multiply_power_of_five(q);
+        } else {
+            low.multiply_power_of_five(-q);
+            high.multiply_power_of_five(-q);
+        }
+        if (entry.binary_exponent >= 0) {
+            low.shift_left(entry.binary_exponent);
+            high.shift_left(entry.binary_exponent);
+        } else {
+            power.shift_left(-entry.binary_exponent);
+        }
+        ASSERT_LE(calc::compare(low, power), 0) << q;
+        ASSERT_LT(calc::compare(power, high), 0) << q;
+    }
+}
+
+TEST(TextToNumberSweep, ApproximationAgreesWithBigIntegers) {
+    std::mt19937_64 random(23);
+    std::uint64_t decided = 0;
+    for (int i = 0; i < 200000; ++i) {
+        calc::DecimalNumber number;
+        number.negative = (random() & 1) != 0;
+        number.digits = calc::UInt128{0, random() >> (random() % 64)};
+        number.exponent = static_cast<std::int64_t>(random() % 700) - 370;
+        double approximate = 0;
+        if (!calc::decimal_to_double_approximate(number, approximate)) continue;
+        ++decided;
+        ASSERT_EQ(bits_of(approximate), bits_of(calc::decimal_to_double_exact(number)))
+            << number.digits.low << "e" << number.exponent;
+    }
+    EXPECT_GT(decided, 190000u);
 }
 
 } // namespace
