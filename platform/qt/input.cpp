@@ -79,12 +79,12 @@ WParam key_code(int qt_key) {
 }
 
 bool preview_key(Window* receiver, QKeyEvent* event) {
-    // A key ignored by a control travels on to its parents; look at it once only.
-    static const QKeyEvent* last_event = nullptr;
-    static quint64 last_timestamp = 0;
-    if (event == last_event && event->timestamp() == last_timestamp) return false;
-    last_event = event;
-    last_timestamp = event->timestamp();
+    // A key ignored by a control travels on to its parents; look at it once only, where it
+    // first lands: the focused widget, or the window when nothing inside has the focus.
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && focused != receiver->widget &&
+        receiver->widget->isAncestorOf(focused))
+        return false;
 
     Window* top = top_level_of(receiver);
     if (!alive(top)) return false;
