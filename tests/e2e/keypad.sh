@@ -83,6 +83,10 @@ expect_display 15 "7 + 8 ="
 click C 1 ÷ 3 = × 3 =
 expect_display 0.9999999999999 "1 ÷ 3 = × 3 ="
 click C
+# A double click on a digit enters it twice.
+xdotool mousemove $(point 4) sleep 0.05 click --repeat 2 --delay 40 1 sleep 0.2
+expect_display 44 "a double click on 4"
+click C
 
 # The three looks of a key: pointer away, over 按钮_5, pressing it.
 xdotool mousemove 600 600

@@ -1,18 +1,12 @@
 // The shape of a picture with a transparent colour: runs of other pixels, row by row.
 #include "ui/pic_btn_shape.h"
 
+#include "rect_printer.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
-
-namespace platform {
-void PrintTo(const Rect& rect, std::ostream* out) {
-    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
-         << "}";
-}
-} // namespace platform
 
 namespace {
 

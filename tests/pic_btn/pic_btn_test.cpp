@@ -4,6 +4,7 @@
 
 #include "platform/testing.h"
 #include "platform/window_system.h"
+#include "rect_printer.h"
 #include "test_jpeg.h"
 
 #include <gtest/gtest.h>
@@ -304,6 +305,7 @@ TEST_F(PicBtnTest, SetLookRepaintsOnlyOnAChange) {
     a->set_look(PicBtnLook::Hover);
     EXPECT_EQ(a->paint_count(), paints_a + 1) << "painted at once, before returning";
     EXPECT_EQ(b->paint_count(), paints_b) << "a look change repaints one control only";
+    EXPECT_EQ(host::paint_count(a->window()), paints_a + 1);
     a->set_look(PicBtnLook::Hover);
     EXPECT_EQ(a->paint_count(), paints_a + 1);
     // Reading the pixels back paints the window once more, so this comes last.
@@ -446,6 +448,8 @@ TEST_F(PicBtnTest, TransparentColourCutsTheShape) {
     auto window_at = [&](std::int32_t dx, std::int32_t dy) {
         return window_from_point(at(place, dx, dy));
     };
+    // The host keeps the union of the runs (the exact runs: the OpaqueRuns tests).
+    EXPECT_EQ(host::window_shape_rects(extra->window()), (std::vector<Rect>{{8, 8, 16, 16}}));
     EXPECT_EQ(window_at(8, 8), extra->window());
     EXPECT_EQ(window_at(15, 15), extra->window());
     EXPECT_EQ(window_at(7, 12), parent) << "transparent pixel";
@@ -460,6 +464,40 @@ TEST_F(PicBtnTest, TransparentColourCutsTheShape) {
     EXPECT_EQ(extra->look(), PicBtnLook::Normal);
     move(at(place, 12, 12));
     EXPECT_EQ(extra->look(), PicBtnLook::Hover);
+}
+
+// Disabling switches to the disabled picture and rebuilds the shape from it; enabling again
+// brings back the normal picture's shape.
+TEST_F(PicBtnTest, EnableChangeRebuildsTheShape) {
+    const auto left_half =
+        test::grey_jpeg(16, 8, [](int x, int) -> std::uint8_t { return x < 8 ? 255 : 0; });
+    const auto right_half =
+        test::grey_jpeg(16, 8, [](int x, int) -> std::uint8_t { return x < 8 ? 0 : 255; });
+    extra = make({120, 10, 136, 18}, with([&](auto& s) {
+                     s.normal_picture = left_half;
+                     s.disabled_picture = right_half;
+                     s.transparent_colour = Rgb{0, 0, 0};
+                 }));
+    // The host keeps the union of the one-pixel runs.
+    auto rows = [](std::int32_t left, std::int32_t right) {
+        return std::vector<Rect>{{left, 0, right, 8}};
+    };
+    EXPECT_EQ(host::window_shape_rects(extra->window()), rows(0, 8));
+    const std::uint32_t paints = extra->paint_count();
+    enable_window(extra->window(), false);
+    EXPECT_EQ(host::window_shape_rects(extra->window()), rows(8, 16));
+    EXPECT_GT(extra->paint_count(), paints) << "repainted at once";
+    enable_window(extra->window(), true);
+    EXPECT_EQ(host::window_shape_rects(extra->window()), rows(0, 8));
+}
+
+TEST_F(PicBtnTest, PointerShowsTheButtonsCursorOrTheArrow) {
+    const Rect hand_place{120, 10, 168, 58};
+    extra = make(hand_place, with([](auto& s) { s.cursor = platform::CursorShape::PointingHand; }));
+    host::pump_events();
+    EXPECT_EQ(host::cursor_shape_at(centre(hand_place)), CursorShape::PointingHand);
+    EXPECT_EQ(host::cursor_shape_at(centre(place_a)), CursorShape::Arrow)
+        << "no cursor of its own: the class's arrow";
 }
 
 TEST_F(PicBtnTest, ClickingButtonsLeavesTheFocusAndCaretInTheEditControl) {
