@@ -3,45 +3,14 @@
 # key show, and 关闭 ends the program with code 0.
 #   tests/e2e/keypad.sh <calculator program> [artifacts folder]
 # Runs under Xvfb with openbox, driven by xdotool; reads the display through the clipboard.
-set -euo pipefail
-program=$(realpath "$1")
-artifacts=$(realpath -m "${2:-$(dirname "$0")/../../artifacts}")
-mkdir -p "$artifacts"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/lib.sh"
+fail() { e2e_fail "$@"; }
 
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A free display: ctest runs tests two at a time.
-for number in $(seq 70 130); do
-    [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    sleep 0.5
-    if kill -0 "$xvfb_pid" 2>/dev/null; then
-        pids+=("$xvfb_pid")
-        export DISPLAY=":$number"
-        break
-    fi
-done
-[[ -n ${DISPLAY:-} ]] || fail "no free display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-
-"$program" >/dev/null 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '计算器' | head -n 1) ||
-    fail "the window did not appear"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+e2e_init "$@"
+e2e_start_display 1024x768
+e2e_start_window_manager
+e2e_start_program
+e2e_geometry # X, Y, WIDTH, HEIGHT
 [[ $WIDTH == 260 && $HEIGHT == 276 ]] || fail "window is ${WIDTH}x$HEIGHT"
 
 # Centres of the picture buttons in the window's client area (its layout).
@@ -71,11 +40,11 @@ expect_display() {
     local shown
     shown=$(display_text)
     [[ $shown == "$1" ]] || fail "after $2 the display shows '$shown', expected '$1'"
-    echo "ok: $2 shows $1"
+    e2e_ok "$2 shows $1"
 }
 screenshot() {
-    sleep 0.3
-    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$artifacts/$1.png"
+    sleep 0.1
+    e2e_screenshot "$1"
 }
 
 click 7 + 8 =
@@ -99,11 +68,6 @@ xdotool mouseup 1
 expect_display 5 "the pressed 5"
 
 click 关闭
-for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "关闭 did not end the program"
-set +e
-wait "$program_pid"
-code=$?
-set -e
-[[ $code == 0 ]] || fail "the program ended with code $code"
-echo "ok: 关闭 ends the program with code 0"
+e2e_wait_exit
+[[ $EXIT_CODE == 0 ]] || fail "the program ended with code $EXIT_CODE"
+e2e_ok "关闭 ends the program with code 0"
