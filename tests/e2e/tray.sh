@@ -2,7 +2,8 @@
 # The tray under a real X server with an X11 notification area (trayer): the icon docks, a left
 # click on it hides and a second shows the window centred, the title label and the menu's
 # "Tamsel网" open the website through the desktop's opener, the icon docks again when the
-# notification area restarts, and "退出" ends the program with code 0.
+# notification area restarts, "退出" ends the program with code 0, and without a notification
+# area 最小化 minimises the window instead of stranding it.
 #   tests/e2e/tray.sh <calculator program> [artifacts folder]
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "${2:-}"
@@ -103,7 +104,8 @@ click_icon 1
 e2e_geometry
 [[ $X == $(((1024 - 260) / 2)) && $Y == $(((768 - 276) / 2)) ]] ||
     e2e_fail "shown at $X,$Y, not centred"
-e2e_ok "a second left click shows it centred"
+[[ $(xdotool getactivewindow) == "$WINDOW" ]] || e2e_fail "the window came back inactive"
+e2e_ok "a second left click shows it centred and active"
 
 # The title label opens the website, once per press.
 xdotool mousemove $((X + 40)) $((Y + 20)) click 1
@@ -147,3 +149,22 @@ xdotool key Up Return
 e2e_wait_exit
 [[ $EXIT_CODE == 0 ]] || e2e_fail "exit code $EXIT_CODE"
 e2e_ok "退出 ends the program with code 0"
+
+# Without any notification area, 最小化 must not strand the window: it is minimised (iconic, so
+# the desktop's taskbar or window list brings it back) instead of hidden.
+kill "$TRAY_HOST_PID"
+wait "$TRAY_HOST_PID" 2>/dev/null || true
+sleep 0.3
+e2e_start_program
+e2e_geometry
+xdotool mousemove $((X + 206)) $((Y + 17)) click 1 # 最小化
+sleep 0.5
+xprop -id "$WINDOW" WM_STATE | grep -q 'Iconic' ||
+    e2e_fail "without a notification area 最小化 left the window $(xprop -id "$WINDOW" WM_STATE)"
+xdotool windowactivate --sync "$WINDOW" >/dev/null 2>&1 || true
+sleep 0.3
+[[ $(map_state) == IsViewable ]] || e2e_fail "the minimised window could not be brought back"
+e2e_ok "without a notification area 最小化 minimises"
+xdotool key Escape
+e2e_wait_exit
+[[ $EXIT_CODE == 0 ]] || e2e_fail "exit code $EXIT_CODE"
