@@ -110,6 +110,8 @@ bool start_window_system() {
 void stop_window_system() {
     if (qt::application == nullptr) return;
     qt::host().trays.clear();
+    // Windows destroyed at the end of the loop are still waiting for their deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete qt::application;
     qt::application = nullptr;
 }
