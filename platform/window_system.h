@@ -108,7 +108,9 @@ inline constexpr MessageId app = 0x8000;             // first number free for th
 // Sent to a top-level window before the focused control sees a key-down (wparam = key code,
 // lparam = modifier bits). Return 1 to consume the key.
 inline constexpr MessageId key_preview = 0x7F00;
-// Posted to every top-level window when a desktop notification area (re)appears.
+// Posted to every top-level window when a desktop notification area (re)appears, by a host
+// whose toolkit does not show its icons there again by itself. (Qt does, over both the D-Bus
+// and the X11 tray protocols, so the Qt host never posts it.)
 inline constexpr MessageId tray_created = 0x7F01;
 } // namespace message
 
