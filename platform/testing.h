@@ -59,6 +59,8 @@ struct PopupMenuRecord {
         std::uint32_t id = 0;
         std::string caption; // code page 936
         bool separator = false;
+        bool disabled = false;
+        bool checked = false;
     };
     std::vector<Item> items;
     std::uint32_t flags = 0;

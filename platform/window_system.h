@@ -362,6 +362,12 @@ bool tray_available();
 
 MenuHandle create_popup_menu();
 void append_menu_item(MenuHandle menu, std::uint32_t id, std::string_view caption);
+namespace menu_item_state {
+inline constexpr std::uint32_t disabled = 0x0002; // greyed, cannot be chosen
+inline constexpr std::uint32_t checked = 0x0008;  // shows a check mark
+} // namespace menu_item_state
+void append_menu_item(MenuHandle menu, std::uint32_t id, std::string_view caption,
+                      std::uint32_t states);
 void append_menu_separator(MenuHandle menu);
 void destroy_menu(MenuHandle menu);
 namespace menu_flag {

@@ -72,6 +72,7 @@ struct platform::Menu {
         std::uint32_t id = 0;
         std::string caption; // code page 936; empty for a separator
         bool separator = false;
+        std::uint32_t states = 0; // menu_item_state bits
     };
     std::vector<Item> items;
 };

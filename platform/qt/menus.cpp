@@ -12,11 +12,16 @@ MenuHandle create_popup_menu() {
 }
 
 void append_menu_item(MenuHandle menu, std::uint32_t id, std::string_view caption) {
-    if (menu != nullptr) menu->items.push_back({id, std::string(caption), false});
+    append_menu_item(menu, id, caption, 0);
+}
+
+void append_menu_item(MenuHandle menu, std::uint32_t id, std::string_view caption,
+                      std::uint32_t states) {
+    if (menu != nullptr) menu->items.push_back({id, std::string(caption), false, states});
 }
 
 void append_menu_separator(MenuHandle menu) {
-    if (menu != nullptr) menu->items.push_back({0, {}, true});
+    if (menu != nullptr) menu->items.push_back({0, {}, true, 0});
 }
 
 void destroy_menu(MenuHandle menu) {
@@ -33,6 +38,11 @@ bool track_popup_menu(MenuHandle menu, std::uint32_t flags, Point at, WindowHand
         }
         QAction* action = popup.addAction(qt::from_cp936(item.caption));
         action->setData(item.id);
+        action->setEnabled((item.states & menu_item_state::disabled) == 0);
+        if ((item.states & menu_item_state::checked) != 0) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
     }
     // The corner named by the flags goes to the point.
     QPoint top_left(at.x, at.y);
@@ -43,7 +53,14 @@ bool track_popup_menu(MenuHandle menu, std::uint32_t flags, Point at, WindowHand
     if (state.menu_answer_set) {
         // A test answers for the user; no modal loop.
         state.menu_answer_set = false;
-        if (state.menu_answer) post_message(owner, message::command, *state.menu_answer, 0);
+        // Only an item that a user could choose: not a separator, not a disabled one.
+        for (const Menu::Item& item : menu->items) {
+            if (state.menu_answer && item.id == *state.menu_answer && !item.separator &&
+                (item.states & menu_item_state::disabled) == 0) {
+                post_message(owner, message::command, item.id, 0);
+                break;
+            }
+        }
         return true;
     }
     const QAction* chosen = popup.exec(top_left);

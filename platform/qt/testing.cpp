@@ -289,7 +289,9 @@ PopupMenuRecord last_popup_menu() {
     const qt::RecordedMenu& menu = qt::host().last_menu;
     PopupMenuRecord record;
     for (const auto& item : menu.items)
-        record.items.push_back({item.id, item.caption, item.separator});
+        record.items.push_back({item.id, item.caption, item.separator,
+                                (item.states & menu_item_state::disabled) != 0,
+                                (item.states & menu_item_state::checked) != 0});
     record.flags = menu.flags;
     record.at = menu.at;
     record.top_left = menu.top_left;

@@ -3,6 +3,7 @@
 #include "platform/qt/text_conversion.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWindow>
 
 #include <algorithm>
@@ -49,6 +50,20 @@ Rect to_rect(const QRect& rect) {
 namespace {
 
 // The window's children of ours, in Qt's child order, depth first.
+// Activates a shown top-level window. The offscreen platform never deactivates a hidden
+// window's QWindow, so Qt sees no change when it is activated again; the widget side is then
+// told directly. (On X11 the window manager's focus events do this anyway.)
+void activate_top_level(QWidget* widget) {
+    widget->activateWindow();
+    if (widget->isVisible() && QGuiApplication::focusWindow() == widget->windowHandle() &&
+        QApplication::activeWindow() != widget) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(widget);
+        QT_WARNING_POP
+    }
+}
+
 void collect_children(Window* window, std::vector<Window*>& out) {
     for (QObject* object : window->widget->children()) {
         auto* widget = qobject_cast<QWidget*>(object);
@@ -188,7 +203,7 @@ void show_window(WindowHandle window, ShowCommand command) {
         widget->show();
         if (top_level) {
             widget->raise();
-            widget->activateWindow();
+            qt::activate_top_level(widget);
         }
         break;
     case ShowCommand::ShowNoActivate:
@@ -201,7 +216,7 @@ void show_window(WindowHandle window, ShowCommand command) {
             widget->showNormal();
         else
             widget->show();
-        if (top_level) widget->activateWindow();
+        if (top_level) qt::activate_top_level(widget);
         break;
     case ShowCommand::Minimise:
         widget->showMinimized();
@@ -293,7 +308,7 @@ void set_foreground_window(WindowHandle window) {
     if (!qt::alive(window)) return;
     QWidget* top = qt::top_level_of(window)->widget;
     if (top->isVisible()) top->raise();
-    top->activateWindow();
+    qt::activate_top_level(top);
 }
 
 WindowHandle active_window() {

@@ -64,6 +64,18 @@ TEST_F(InputTest, ConsumedKeyNeverReachesTheFocusedControl) {
     EXPECT_TRUE(platform::is_window(window_)) << "consumed Esc closes nothing";
 }
 
+TEST_F(InputTest, ShowingAHiddenWindowActivatesItAndGivesTheFocusBack) {
+    platform::show_window(window_, platform::ShowCommand::Hide);
+    platform::testing::pump_events();
+    EXPECT_EQ(platform::active_window(), nullptr);
+    platform::show_window(window_, platform::ShowCommand::Show);
+    platform::testing::pump_events();
+    EXPECT_EQ(platform::active_window(), window_);
+    EXPECT_EQ(platform::focus_window(), edit_);
+    platform::testing::press_key('4');
+    EXPECT_EQ(platform::edit_text(edit_), "4");
+}
+
 TEST_F(InputTest, AltF4ClosesTheWindowWhenNobodyConsumesIt) {
     platform::testing::press_key(platform::key::f4, platform::modifier::alt);
     EXPECT_FALSE(platform::is_window(window_));

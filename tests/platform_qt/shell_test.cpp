@@ -14,6 +14,7 @@ TEST_F(ShellTest, PopupAnswerIsPostedToTheOwnerAsACommand) {
     platform::append_menu_item(menu, 2, "Tamsel\xCD\xF8");
     platform::append_menu_separator(menu);
     platform::append_menu_item(menu, 4, "\xCF\xD4\xCA\xBE");
+    platform::append_menu_item(menu, 5, "off", platform::menu_item_state::disabled);
     platform::testing::answer_next_popup_menu(4);
     ASSERT_TRUE(
         platform::track_popup_menu(menu, platform::menu_flag::right_align, {400, 300}, owner));
@@ -25,14 +26,24 @@ TEST_F(ShellTest, PopupAnswerIsPostedToTheOwnerAsACommand) {
     EXPECT_EQ(commands, std::vector<platform::WParam>{4});
 
     const platform::testing::PopupMenuRecord record = platform::testing::last_popup_menu();
-    ASSERT_EQ(record.items.size(), 3U);
+    ASSERT_EQ(record.items.size(), 4U);
+    EXPECT_TRUE(record.items[3].disabled);
+    EXPECT_FALSE(record.items[2].disabled);
     EXPECT_EQ(record.items[0].caption, "Tamsel\xCD\xF8");
     EXPECT_TRUE(record.items[1].separator);
     EXPECT_EQ(record.at, (platform::Point{400, 300}));
     EXPECT_LT(record.top_left.x, 400) << "right-aligned: the menu ends at the point";
     EXPECT_EQ(record.top_left.y, 300);
 
+    // Neither a disabled item nor a separator can be chosen.
     log().clear();
+    platform::testing::answer_next_popup_menu(5);
+    platform::track_popup_menu(menu, 0, {400, 300}, owner);
+    platform::testing::answer_next_popup_menu(0);
+    platform::track_popup_menu(menu, 0, {400, 300}, owner);
+    platform::testing::pump_events();
+    EXPECT_TRUE(messages_of(owner, {message::command}).empty());
+
     platform::testing::answer_next_popup_menu(std::nullopt);
     platform::track_popup_menu(menu, 0, {400, 300}, owner);
     platform::testing::pump_events();
