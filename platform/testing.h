@@ -77,7 +77,7 @@ std::vector<std::string> recorded_web_addresses();
 void record_error_messages();
 std::vector<std::pair<std::string, std::string>> recorded_error_messages();
 
-// The window's current pixels, as painted (children included).
+// The window's current pixels as the screen shows them (children included).
 RgbImage window_pixels(WindowHandle window);
 // The window's shape as set (empty: the plain rectangle).
 std::vector<Rect> window_shape_rects(WindowHandle window);

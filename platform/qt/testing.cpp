@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
 #include <QtTest/qtestkeyboard.h>
@@ -315,7 +316,18 @@ std::vector<std::pair<std::string, std::string>> recorded_error_messages() {
 RgbImage window_pixels(WindowHandle window) {
     RgbImage result;
     if (!qt::alive(window)) return result;
-    const QImage image = window->widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // What the screen shows: the top-level window's flushed pixels, so that traces of earlier
+    // paints would show too; a fresh rendering only where the screen cannot give them.
+    QWidget* widget = window->widget;
+    QWidget* top = widget->window();
+    QImage image;
+    if (QScreen* screen = top->screen(); screen != nullptr && top->isVisible()) {
+        const QPoint at = widget->mapTo(top, QPoint(0, 0));
+        image = screen->grabWindow(top->winId(), at.x(), at.y(), widget->width(), widget->height())
+                    .toImage();
+    }
+    if (image.isNull() || image.size() != widget->size()) image = widget->grab().toImage();
+    image = image.convertToFormat(QImage::Format_RGB32);
     result.width = image.width();
     result.height = image.height();
     for (int y = 0; y < image.height(); ++y) {

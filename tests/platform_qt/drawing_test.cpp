@@ -78,6 +78,35 @@ TEST_F(DrawingTest, BackgroundFillsOnlyWhatNoOpaqueChildCovers) {
     platform::destroy_bitmap(child_picture);
 }
 
+// A label-like child: draws a black bar over its left half, or nothing.
+bool label_draws = true;
+platform::LResult label_procedure(platform::WindowHandle w, platform::MessageId m,
+                                  platform::WParam wp, platform::LParam lp) {
+    if (m == platform::message::paint) {
+        platform::Canvas* canvas = platform::begin_paint(w);
+        if (label_draws) platform::fill_rect(canvas, {0, 0, 10, 10}, {0, 0, 0});
+        platform::end_paint(w, canvas);
+        return 0;
+    }
+    return recording_procedure(w, m, wp, lp);
+}
+
+TEST_F(DrawingTest, TransparentChildShowsTheParentBeneathAndLeavesNoTraces) {
+    platform::register_window_class(
+        {"HostTestLabel", &label_procedure, platform::CursorShape::Arrow, false, {}, true});
+    label_draws = true;
+    platform::WindowHandle window = top_level(grey_class, {0, 0, 100, 50});
+    platform::WindowHandle label = child(window, "HostTestLabel", box(10, 10, 20, 10));
+    activate(window);
+    platform::RgbImage shot = platform::testing::window_pixels(window);
+    EXPECT_EQ(pixel(shot, 12, 12), (Rgb{0, 0, 0}));
+    EXPECT_EQ(pixel(shot, 25, 12), (Rgb{227, 227, 227})) << "the window colour beneath";
+    label_draws = false;
+    platform::repaint_now(label);
+    shot = platform::testing::window_pixels(window);
+    EXPECT_EQ(pixel(shot, 12, 12), (Rgb{227, 227, 227})) << "old drawing gone";
+}
+
 TEST_F(DrawingTest, TextMeasuresWithTheFontsLineHeight) {
     platform::FontHandle font = platform::create_font({35, 400, ""});
     ASSERT_NE(font, nullptr);
