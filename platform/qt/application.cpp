@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSessionManager>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -26,49 +27,60 @@ namespace {
 
 QApplication* application = nullptr;
 
-// Placing a window at a point works under X11; a Wayland compositor places windows itself.
-// So where XWayland is there, use it, unless the user chose a platform explicitly.
-void choose_platform() {
-    const char* chosen = std::getenv("QT_QPA_PLATFORM");
-    if (chosen != nullptr && *chosen != '\0') return;
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const char* x11 = std::getenv("DISPLAY");
-    if (wayland != nullptr && *wayland != '\0' && x11 != nullptr && *x11 != '\0')
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
-}
-
-// On GNOME-like desktops Qt would load its GTK 3 theme plugin, which brings GTK itself: some
-// 25 MB and 40 ms more at start, for a window that draws its own skin. Unless the user named a
-// theme, Qt is shown no desktop name while it starts, so it takes its own generic theme (which
-// still reaches the D-Bus notification area). The names are back before anything else runs, so
-// the desktop's opener sees them.
-class HiddenDesktopTheme {
+// Environment variables changed while Qt starts and put back right after, so that programs
+// started later (the desktop's opener, a browser) see the user's own environment.
+class StartupEnvironment {
   public:
-    HiddenDesktopTheme() {
-        const char* theme = std::getenv("QT_QPA_PLATFORMTHEME");
-        if (theme != nullptr && *theme != '\0') return;
-        for (Saved& saved : saved_) {
-            if (const char* value = std::getenv(saved.name)) {
-                saved.value = value;
-                saved.present = true;
-                unsetenv(saved.name);
-            }
+    StartupEnvironment() {
+        const bool platform_chosen = is_set("QT_QPA_PLATFORM");
+        // Placing a window at a point works under X11; a Wayland compositor places windows
+        // itself. So where XWayland is there, use it, unless the user chose a platform.
+        if (!platform_chosen && is_set("WAYLAND_DISPLAY") && is_set("DISPLAY"))
+            change("QT_QPA_PLATFORM", "xcb");
+        // On GNOME-like desktops Qt would load its GTK 3 theme plugin, which brings GTK itself:
+        // some 25 MB and 40 ms more at start, for a window that draws its own skin. Unless the
+        // user named a theme, Qt sees no desktop name while it starts and takes its own generic
+        // theme, which still reaches the D-Bus notification area.
+        if (!is_set("QT_QPA_PLATFORMTHEME")) {
+            change("XDG_CURRENT_DESKTOP", nullptr);
+            change("DESKTOP_SESSION", nullptr);
         }
     }
-    ~HiddenDesktopTheme() {
-        for (const Saved& saved : saved_)
-            if (saved.present) setenv(saved.name, saved.value.c_str(), 1);
+    ~StartupEnvironment() {
+        for (const Saved& saved : saved_) {
+            if (saved.present)
+                setenv(saved.name, saved.value.c_str(), 1);
+            else
+                unsetenv(saved.name);
+        }
     }
-    HiddenDesktopTheme(const HiddenDesktopTheme&) = delete;
-    HiddenDesktopTheme& operator=(const HiddenDesktopTheme&) = delete;
+    StartupEnvironment(const StartupEnvironment&) = delete;
+    StartupEnvironment& operator=(const StartupEnvironment&) = delete;
+
+    // Where no display server can be reached by name, Qt would end the process at once.
+    static bool display_named() {
+        return is_set("QT_QPA_PLATFORM") || is_set("DISPLAY") || is_set("WAYLAND_DISPLAY");
+    }
 
   private:
     struct Saved {
         const char* name;
         std::string value;
-        bool present = false;
+        bool present;
     };
-    Saved saved_[2] = {{"XDG_CURRENT_DESKTOP", {}, false}, {"DESKTOP_SESSION", {}, false}};
+    static bool is_set(const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    }
+    void change(const char* name, const char* value) {
+        const char* old = std::getenv(name);
+        saved_.push_back({name, old != nullptr ? old : "", old != nullptr});
+        if (value != nullptr)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    std::vector<Saved> saved_;
 };
 
 void agree_to_end_session(QSessionManager& manager) {
@@ -84,14 +96,14 @@ void agree_to_end_session(QSessionManager& manager) {
 
 bool start_window_system() {
     if (qt::application != nullptr) return true;
-    qt::choose_platform();
+    if (!qt::StartupEnvironment::display_named()) return false;
     // Qt reads options such as -platform or -style from argv; the program's own arguments never
     // reach it, so a fixed one-word list is given instead.
     static int argc = 1;
     static char name[] = "calculator";
     static char* argv[] = {name, nullptr};
     {
-        const qt::HiddenDesktopTheme theme;
+        const qt::StartupEnvironment environment;
         qt::application = new QApplication(argc, argv);
     }
     if (QGuiApplication::primaryScreen() == nullptr) {
@@ -128,7 +140,12 @@ void show_error_message(std::string_view title, std::string_view text) {
         qt::host().error_messages.emplace_back(std::string(title), std::string(text));
         return;
     }
-    if (qt::application == nullptr) return;
+    if (qt::application == nullptr) {
+        // No window system to show it on: the terminal is the only place left.
+        std::fprintf(stderr, "%s: %s\n", qt::from_cp936(title).toLocal8Bit().constData(),
+                     qt::from_cp936(text).toLocal8Bit().constData());
+        return;
+    }
     QMessageBox::critical(nullptr, qt::from_cp936(title), qt::from_cp936(text));
 }
 

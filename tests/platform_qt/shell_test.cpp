@@ -1,6 +1,8 @@
 // The popup-menu hook, tray icon callbacks and recorded web addresses.
 #include "tests/platform_qt/host_fixture.h"
 
+#include <cstdlib>
+
 namespace host_test {
 namespace {
 
@@ -71,6 +73,12 @@ TEST_F(ShellTest, TrayClicksArriveAsTheCallbackWithTheMouseMessage) {
     EXPECT_FALSE(platform::testing::tray_icon_present(owner, 100));
     EXPECT_FALSE(platform::tray_icon(platform::TrayCommand::Delete, {owner, 100, 0, nullptr, ""}));
     platform::destroy_icon(icon);
+}
+
+TEST_F(ShellTest, ProgramsStartedLaterSeeTheDesktopsOwnEnvironment) {
+    const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_STREQ(desktop, "HostTestDesktop");
 }
 
 TEST_F(ShellTest, WebAddressesAreRecordedInsteadOfOpened) {
