@@ -110,7 +110,8 @@ qsizetype utf16_position(const QString& text, std::size_t offset) {
     while (position < text.size()) {
         const qsizetype length =
             text.at(position).isHighSurrogate() && position + 1 < text.size() ? 2 : 1;
-        const std::size_t character_bytes = to_cp936(text.mid(position, length)).size();
+        const std::size_t character_bytes =
+            text.at(position).unicode() < 0x80 ? 1 : to_cp936(text.mid(position, length)).size();
         if (bytes + character_bytes > offset) break;
         bytes += character_bytes;
         position += length;
