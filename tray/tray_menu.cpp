@@ -41,9 +41,16 @@ TrayMenuRange tray_menu_range() {
     return {};
 }
 
-// Shown as a choosable item; deeper levels would be sub-menus, which the tray menu has none of.
-bool is_choosable(const MenuEntry& item) {
-    return item.level == 1 && !item.hidden && item.caption != separator_caption;
+// Shown in the popup; deeper levels would be sub-menus, which the tray menu has none of.
+bool is_shown(const MenuEntry& item) {
+    return item.level == 1 && !item.hidden;
+}
+bool is_separator(const MenuEntry& item) {
+    return item.caption == separator_caption;
+}
+std::uint32_t item_states(const MenuEntry& item) {
+    return (item.disabled ? platform::menu_item_state::disabled : 0) |
+           (item.checked ? platform::menu_item_state::checked : 0);
 }
 
 } // namespace
@@ -57,10 +64,12 @@ void show_tray_menu() {
     // Command ids are the items' places in the layout's menu list.
     for (std::size_t i = range.first; i < range.end; ++i) {
         const MenuEntry& item = menu_list()[i];
-        if (is_choosable(item)) {
-            platform::append_menu_item(menu, static_cast<std::uint32_t>(i), item.caption);
-        } else if (item.level == 1 && !item.hidden) {
+        if (!is_shown(item)) continue;
+        if (is_separator(item)) {
             platform::append_menu_separator(menu);
+        } else {
+            platform::append_menu_item(menu, static_cast<std::uint32_t>(i), item.caption,
+                                       item_states(item));
         }
     }
 
@@ -79,7 +88,9 @@ void show_tray_menu() {
 
 bool run_tray_menu_command(std::uint32_t id) {
     const TrayMenuRange range = tray_menu_range();
-    if (id < range.first || id >= range.end || !is_choosable(menu_list()[id])) return false;
-    if (const auto handler = menu_list()[id].selected) handler();
+    if (id < range.first || id >= range.end) return false;
+    const MenuEntry& item = menu_list()[id];
+    if (!is_shown(item) || is_separator(item) || item.disabled) return false;
+    if (const auto handler = item.selected) handler();
     return true;
 }

@@ -11,22 +11,26 @@ using platform::testing::TrayClick;
 
 struct ShownItem {
     std::string caption; // empty for a separator
-    bool separator;
+    bool separator = false;
+    bool disabled = false;
+    bool checked = false;
     bool operator==(const ShownItem&) const = default;
 };
 
 std::vector<ShownItem> shown_items(const hooks::PopupMenuRecord& menu) {
     std::vector<ShownItem> items;
     for (const auto& item : menu.items)
-        items.push_back({item.separator ? std::string() : item.caption, item.separator});
+        items.push_back({item.separator ? std::string() : item.caption, item.separator,
+                         item.disabled, item.checked});
     return items;
 }
 
-const std::vector<ShownItem> tray_menu_items = {{std::string(website_caption), false},
-                                                {"", true},
-                                                {std::string(show_caption), false},
-                                                {std::string(hide_caption), false},
-                                                {std::string(exit_caption), false}};
+// In list order, none of them greyed or checked.
+const std::vector<ShownItem> tray_menu_items = {{.caption = std::string(website_caption)},
+                                                {.caption = "", .separator = true},
+                                                {.caption = std::string(show_caption)},
+                                                {.caption = std::string(hide_caption)},
+                                                {.caption = std::string(exit_caption)}};
 
 // The right click and the context-menu request both open it.
 class MenuOpening : public TrayTest, public ::testing::WithParamInterface<platform::MessageId> {};
@@ -39,6 +43,11 @@ TEST_P(MenuOpening, OpensWithItsFiveEntriesWithTheTopRightCornerAbovePointer) {
     const hooks::PopupMenuRecord menu = hooks::last_popup_menu();
     ASSERT_TRUE(menu.shown);
     EXPECT_EQ(shown_items(menu), tray_menu_items);
+    for (const auto& item : menu.items) { // each command names its item in the layout
+        if (!item.separator) {
+            EXPECT_EQ(item.id, menu_id(item.caption)) << item.caption;
+        }
+    }
     EXPECT_EQ(menu.at, (Point{695, 575}));
     EXPECT_EQ(menu.flags, platform::menu_flag::right_align | platform::menu_flag::top_align |
                               platform::menu_flag::left_button);
