@@ -67,7 +67,7 @@ e2e_start_program() {
     "$PROGRAM" "$@" >"$ARTIFACTS/program.log" 2>&1 &
     PROGRAM_PID=$!
     E2E_PIDS+=("$PROGRAM_PID")
-    WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$PROGRAM_PID" --name \
+    WINDOW=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$PROGRAM_PID" --name \
         '计算器' | head -n 1) || e2e_fail "the window did not appear"
     # Let the first paint and the window manager's placement settle.
     sleep 0.3
