@@ -146,19 +146,9 @@ static_assert(controls.size() == 23);
 static_assert(count_kind(button) == 21 && count_kind(label) == 1 && count_kind(edit) == 1);
 static_assert(every_control([](const ControlEntry& c) { return inside_window(c.place); }));
 static_assert(names_unique());
-// A picture button has its pictures and a click; the label reports presses; the display
-// binds nothing and is the only tab stop.
-static_assert(every_control([](const ControlEntry& c) {
-    switch (c.kind) {
-    case ControlKind::图形按钮:
-        return c.pictures != nullptr && c.click != nullptr && c.pressed == nullptr && !c.tab_stop;
-    case ControlKind::透明标签:
-        return c.pictures == nullptr && c.click == nullptr && c.pressed != nullptr && !c.tab_stop;
-    case ControlKind::编辑框:
-        return c.pictures == nullptr && c.click == nullptr && c.pressed == nullptr && c.tab_stop;
-    }
-    return false;
-}));
+// The display is the only tab stop. (Which handler and pictures each control binds is checked
+// by the tests: addresses are not constants in every build.)
+static_assert(every_control([](const ControlEntry& c) { return c.tab_stop == (c.kind == edit); }));
 // The display comes last, so every key row that its grown height reaches is stacked above it.
 static_assert(controls.back().name == display_name);
 static_assert(controls[1].name == title_label_name);

@@ -68,6 +68,16 @@ TEST(MainWindowLayoutControls, EveryPictureHasItsButtonsSize) {
     }
 }
 
+TEST(MainWindowLayoutControls, EachKindBindsItsOwnEvent) {
+    for (const ui::ControlEntry& entry : ui::main_window_layout.controls) {
+        const bool button = entry.kind == ui::ControlKind::图形按钮;
+        const bool label = entry.kind == ui::ControlKind::透明标签;
+        EXPECT_EQ(entry.pictures != nullptr, button) << entry.name;
+        EXPECT_EQ(entry.click != nullptr, button) << entry.name;
+        EXPECT_EQ(entry.pressed != nullptr, label) << entry.name;
+    }
+}
+
 TEST(MainWindowLayoutControls, NamesFindTheirEntries) {
     EXPECT_EQ(ui::layout_control_index("最小化"), 0u);
     EXPECT_EQ(ui::layout_control_index(ui::display_name), 22u);
