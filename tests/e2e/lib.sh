@@ -53,14 +53,20 @@ e2e_start_display() {
 }
 
 e2e_start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    # Ready once it has announced itself on the root window.
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.05
+    local attempt
+    for attempt in 1 2 3; do
+        openbox --sm-disable >>"$ARTIFACTS/openbox.log" 2>&1 &
+        local wm_pid=$!
+        E2E_PIDS+=("$wm_pid")
+        # Ready once it has announced itself on the root window; started again if it gave up
+        # (it can, when another test's openbox starts at the same moment).
+        for _ in $(seq 200); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            kill -0 "$wm_pid" 2>/dev/null || break
+            sleep 0.05
+        done
     done
-    e2e_fail "openbox did not start"
+    e2e_fail "openbox did not start (see $ARTIFACTS/openbox.log)"
 }
 
 e2e_start_program() {
