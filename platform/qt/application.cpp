@@ -9,10 +9,14 @@
 #include <QScreen>
 #include <QSessionManager>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace platform {
@@ -45,6 +49,12 @@ class StartupEnvironment {
             change("XDG_CURRENT_DESKTOP", nullptr);
             change("DESKTOP_SESSION", nullptr);
         }
+        // The only control that takes typing accepts digits, "-" and "." from the keyboard;
+        // an input method adds nothing there (in Chinese mode it would even turn "." into a
+        // full stop the display drops), yet its plugin costs start-up time and a D-Bus link.
+        change("QT_IM_MODULE", "none");
+        // Nothing here uses GLib's main loop; Qt's own event dispatcher is lighter.
+        if (!is_set("QT_NO_GLIB")) change("QT_NO_GLIB", "1");
     }
     ~StartupEnvironment() {
         for (const Saved& saved : saved_) {
@@ -56,6 +66,28 @@ class StartupEnvironment {
     }
     StartupEnvironment(const StartupEnvironment&) = delete;
     StartupEnvironment& operator=(const StartupEnvironment&) = delete;
+
+    // With no session bus (no address, no socket where the bus library looks by default) and
+    // no dbus-launch to start one, the bus library would still try to run dbus-launch from
+    // every folder of PATH each time Qt looks for the D-Bus notification area or accessibility.
+    // Tell it at once that there is no bus. Kept for the whole run, as those lookups come
+    // later; programs started from here would have found no bus either.
+    static void skip_futile_bus_autolaunch() {
+        if (is_set("DBUS_SESSION_BUS_ADDRESS")) return;
+        if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr) {
+            std::error_code error;
+            if (std::filesystem::exists(std::filesystem::path(runtime) / "bus", error)) return;
+        }
+        const char* path = std::getenv("PATH");
+        std::string_view folders = path != nullptr ? path : "";
+        while (!folders.empty()) {
+            const std::size_t end = std::min(folders.find(':'), folders.size());
+            const std::string candidate = std::string(folders.substr(0, end)) + "/dbus-launch";
+            if (!folders.substr(0, end).empty() && access(candidate.c_str(), X_OK) == 0) return;
+            folders.remove_prefix(std::min(end + 1, folders.size()));
+        }
+        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    }
 
     // Where no display server can be reached by name, Qt would end the process at once.
     static bool display_named() {
@@ -97,6 +129,7 @@ void agree_to_end_session(QSessionManager& manager) {
 bool start_window_system() {
     if (qt::application != nullptr) return true;
     if (!qt::StartupEnvironment::display_named()) return false;
+    qt::StartupEnvironment::skip_futile_bus_autolaunch();
     // Qt reads options such as -platform or -style from argv; the program's own arguments never
     // reach it, so a fixed one-word list is given instead.
     static int argc = 1;
