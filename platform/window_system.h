@@ -307,7 +307,7 @@ struct FontSpec {
     std::int32_t weight = 400;
     std::string_view face; // empty: the system's default face
 };
-FontHandle create_font(const FontSpec& spec);
+FontHandle create_font(const FontSpec& wanted);
 FontHandle default_ui_font();
 void destroy_font(FontHandle font);
 Size measure_text(FontHandle font, std::string_view text);

@@ -136,6 +136,8 @@ LResult send(Window* window, MessageId message, WParam wparam, LParam lparam);
 QColor to_qcolor(Rgb colour);
 QRect to_qrect(Rect rect);
 Rect to_rect(const QRect& rect);
+// The pixels of an image as 8-bit RGB rows.
+RgbImage to_rgb_image(const QImage& image);
 
 // Input helpers shared by the widgets.
 WParam mouse_state_bits(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);

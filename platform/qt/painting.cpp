@@ -9,6 +9,24 @@
 
 namespace platform {
 
+RgbImage qt::to_rgb_image(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    RgbImage result;
+    result.width = image.width();
+    result.height = image.height();
+    result.pixels.reserve(static_cast<std::size_t>(result.width) *
+                          static_cast<std::size_t>(result.height) * 3);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            result.pixels.push_back(static_cast<std::uint8_t>(qRed(row[x])));
+            result.pixels.push_back(static_cast<std::uint8_t>(qGreen(row[x])));
+            result.pixels.push_back(static_cast<std::uint8_t>(qBlue(row[x])));
+        }
+    }
+    return result;
+}
+
 Canvas* begin_paint(WindowHandle window) {
     if (!qt::alive(window) || !window->in_paint_event) return nullptr;
     return new Canvas(window->widget);
@@ -61,22 +79,7 @@ Size bitmap_size(BitmapHandle bitmap) {
 }
 
 RgbImage bitmap_pixels(BitmapHandle bitmap) {
-    RgbImage result;
-    if (bitmap == nullptr) return result;
-    const QImage image = bitmap->image.convertToFormat(QImage::Format_RGB32);
-    result.width = image.width();
-    result.height = image.height();
-    result.pixels.reserve(static_cast<std::size_t>(result.width) *
-                          static_cast<std::size_t>(result.height) * 3);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            result.pixels.push_back(static_cast<std::uint8_t>(qRed(row[x])));
-            result.pixels.push_back(static_cast<std::uint8_t>(qGreen(row[x])));
-            result.pixels.push_back(static_cast<std::uint8_t>(qBlue(row[x])));
-        }
-    }
-    return result;
+    return bitmap == nullptr ? RgbImage{} : qt::to_rgb_image(bitmap->image);
 }
 
 void destroy_bitmap(BitmapHandle bitmap) {
@@ -103,12 +106,12 @@ void draw_bitmap(Canvas* canvas, BitmapHandle bitmap, Point at) {
     canvas->painter.drawImage(QPoint(at.x, at.y), bitmap->image);
 }
 
-FontHandle create_font(const FontSpec& spec) {
-    if (spec.character_height <= 0) return nullptr;
-    QFont font = spec.face.empty() ? QApplication::font() : QFont(qt::from_cp936(spec.face));
-    font.setPixelSize(spec.character_height);
+FontHandle create_font(const FontSpec& wanted) {
+    if (wanted.character_height <= 0) return nullptr;
+    QFont font = wanted.face.empty() ? QApplication::font() : QFont(qt::from_cp936(wanted.face));
+    font.setPixelSize(wanted.character_height);
     // Our weights run 100..900 as Qt's do.
-    const int weight = spec.weight <= 0 ? 400 : std::min(std::max(spec.weight, 100), 900);
+    const int weight = wanted.weight <= 0 ? 400 : std::min(std::max(wanted.weight, 100), 900);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(false);
     font.setUnderline(false);

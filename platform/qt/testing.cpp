@@ -314,8 +314,7 @@ std::vector<std::pair<std::string, std::string>> recorded_error_messages() {
 }
 
 RgbImage window_pixels(WindowHandle window) {
-    RgbImage result;
-    if (!qt::alive(window)) return result;
+    if (!qt::alive(window)) return {};
     // What the screen shows: the top-level window's flushed pixels, so that traces of earlier
     // paints would show too; a fresh rendering only where the screen cannot give them.
     QWidget* widget = window->widget;
@@ -327,18 +326,7 @@ RgbImage window_pixels(WindowHandle window) {
                     .toImage();
     }
     if (image.isNull() || image.size() != widget->size()) image = widget->grab().toImage();
-    image = image.convertToFormat(QImage::Format_RGB32);
-    result.width = image.width();
-    result.height = image.height();
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            result.pixels.push_back(static_cast<std::uint8_t>(qRed(row[x])));
-            result.pixels.push_back(static_cast<std::uint8_t>(qGreen(row[x])));
-            result.pixels.push_back(static_cast<std::uint8_t>(qBlue(row[x])));
-        }
-    }
-    return result;
+    return qt::to_rgb_image(image);
 }
 
 bool window_has_frame(WindowHandle window) {
