@@ -15,5 +15,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/asan --output-on-failure -j2 -LE 'slow|e2e'
 
 echo "== fuzz targets (${FUZZ_SECONDS:-20} s each)"
-scripts/build.sh fuzz
+scripts/build.sh fuzz --target fuzz_all
 FUZZ_SECONDS=${FUZZ_SECONDS:-20} ctest --test-dir build/fuzz --output-on-failure -L fuzz
