@@ -17,8 +17,11 @@
 #include "calc/conversions.h"
 #include "calc/decimal_to_double.h"
 #include "calc/powers_of_five.h"
+#include "tests/calc/exact_beyond_53_bits.h"
 
 namespace {
+
+using calc_test::exact_beyond_53_bits;
 
 using namespace std::string_view_literals;
 
@@ -285,27 +288,6 @@ TEST(TextToNumberSweep, ShortTextsAgreeWithTheCLibrary) {
 
 // Random decimal numbers against strtod, which rounds to nearest; skipped are the values that
 // are exact in 80 bits but not in 53, where the conversion's own shortening rule applies.
-bool exact_beyond_53_bits(std::uint64_t digits, int exponent) {
-    calc::UInt128 odd{0, digits};
-    int trailing = 0;
-    while ((odd.low & 1u) == 0) {
-        odd = calc::shift_right(odd, 1);
-        ++trailing;
-    }
-    if (exponent >= 0) {
-        for (int i = 0; i < exponent && calc::bit_length(odd) <= 80; ++i) {
-            odd = calc::multiply_add(odd, 5, 0);
-        }
-        return calc::bit_length(odd) > 53 && calc::bit_length(odd) <= 80;
-    }
-    std::uint64_t n = digits;
-    for (int i = 0; i < -exponent; ++i) {
-        if (n % 5 != 0) return false;
-        n /= 5;
-    }
-    return 64 - std::countl_zero(n >> std::countr_zero(n)) > 53;
-}
-
 TEST(TextToNumberSweep, RandomDecimalsAgreeWithNearestRounding) {
     std::mt19937_64 random(11);
     for (int i = 0; i < 300000; ++i) {

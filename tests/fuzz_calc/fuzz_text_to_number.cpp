@@ -13,27 +13,11 @@
 
 #include "calc/conversions.h"
 #include "calc/decimal_to_double.h"
+#include "tests/calc/exact_beyond_53_bits.h"
 
 namespace {
 
-// True when digits * 10^exponent is exact in 80 bits but not in 53: there the conversion's
-// own shortening decides (halfway and three-quarter cases are cut off), not nearest rounding.
-bool exact_beyond_53_bits(std::uint64_t digits, int exponent) {
-    if (digits == 0) return false;
-    calc::UInt128 odd{0, digits >> std::countr_zero(digits)};
-    if (exponent >= 0) {
-        for (int i = 0; i < exponent && calc::bit_length(odd) <= 80; ++i) {
-            odd = calc::multiply_add(odd, 5, 0);
-        }
-        return calc::bit_length(odd) > 53 && calc::bit_length(odd) <= 80;
-    }
-    std::uint64_t n = digits;
-    for (int i = 0; i < -exponent; ++i) {
-        if (n % 5 != 0) return false;
-        n /= 5;
-    }
-    return 64 - std::countl_zero(n >> std::countr_zero(n)) > 53;
-}
+using calc_test::exact_beyond_53_bits;
 
 void check_round_trip(double value) {
     if (!std::isfinite(value)) return;
