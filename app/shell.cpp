@@ -61,12 +61,16 @@ int exit_program(int quit_code) {
 }
 
 int report_start_failure() {
-    std::fputs("calculator: the main window cannot be created.\n", stderr);
-    if (application.window_system_started) {
-        platform::show_error_message(failure_title, failure_text);
-        platform::stop_window_system();
-        application.window_system_started = false;
+    if (!application.window_system_started) {
+        std::fputs("calculator: no display to show the window on (is DISPLAY set and the X "
+                   "server running?).\n",
+                   stderr);
+        return start_failure_code;
     }
+    std::fputs("calculator: the main window cannot be created.\n", stderr);
+    platform::show_error_message(failure_title, failure_text);
+    platform::stop_window_system();
+    application.window_system_started = false;
     return start_failure_code;
 }
 

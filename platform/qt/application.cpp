@@ -1,5 +1,6 @@
 // The host as a whole: starting Qt without the program's arguments, the platform choice,
 // the program folder, the error box, the screen and session end.
+#include "platform/qt/display_probe.h"
 #include "platform/qt/host.h"
 #include "platform/qt/text_conversion.h"
 
@@ -89,9 +90,16 @@ class StartupEnvironment {
         setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
     }
 
-    // Where no display server can be reached by name, Qt would end the process at once.
-    static bool display_named() {
-        return is_set("QT_QPA_PLATFORM") || is_set("DISPLAY") || is_set("WAYLAND_DISPLAY");
+    // Where no display server can be reached, Qt would end the process at once. Called while
+    // the start-up environment is in force, so the platform Qt will take is known.
+    static bool display_reachable() {
+        const char* chosen = std::getenv("QT_QPA_PLATFORM");
+        const std::string_view platform = chosen != nullptr ? chosen : "";
+        if (platform.empty()) {
+            if (!is_set("DISPLAY")) return is_set("WAYLAND_DISPLAY");
+            return is_set("WAYLAND_DISPLAY") || x11_display_answers();
+        }
+        return !platform.starts_with("xcb") || x11_display_answers();
     }
 
   private:
@@ -128,7 +136,6 @@ void agree_to_end_session(QSessionManager& manager) {
 
 bool start_window_system() {
     if (qt::application != nullptr) return true;
-    if (!qt::StartupEnvironment::display_named()) return false;
     qt::StartupEnvironment::skip_futile_bus_autolaunch();
     // Qt reads options such as -platform or -style from argv; the program's own arguments never
     // reach it, so a fixed one-word list is given instead.
@@ -137,6 +144,7 @@ bool start_window_system() {
     static char* argv[] = {name, nullptr};
     {
         const qt::StartupEnvironment environment;
+        if (!environment.display_reachable()) return false;
         qt::application = new QApplication(argc, argv);
     }
     if (QGuiApplication::primaryScreen() == nullptr) {
