@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-wayland libgl-dev libjpeg-dev
+    qt6-base-dev qt6-wayland libgl-dev libjpeg-dev libfontconfig-dev
     fonts-wqy-microhei
 )
 test_packages=(
