@@ -17,35 +17,10 @@ constexpr ControlKind label = ControlKind::透明标签;
 constexpr ControlKind edit = ControlKind::编辑框;
 
 // The keys bind key actions that take an argument; these give each key its own.
-void press_digit_0() {
-    calc::press_digit("0");
-}
-void press_digit_1() {
-    calc::press_digit("1");
-}
-void press_digit_2() {
-    calc::press_digit("2");
-}
-void press_digit_3() {
-    calc::press_digit("3");
-}
-void press_digit_4() {
-    calc::press_digit("4");
-}
-void press_digit_5() {
-    calc::press_digit("5");
-}
-void press_digit_6() {
-    calc::press_digit("6");
-}
-void press_digit_7() {
-    calc::press_digit("7");
-}
-void press_digit_8() {
-    calc::press_digit("8");
-}
-void press_digit_9() {
-    calc::press_digit("9");
+template <char digit>
+void press_digit_key() {
+    static constexpr char text[] = {digit, '\0'};
+    calc::press_digit(text);
 }
 void press_add() {
     calc::press_operator(calc::symbol_add);
@@ -86,21 +61,21 @@ constexpr std::array<ControlEntry, control_count> controls = {{
     {"最小化",         button, at(190,   1, 32, 32),  false, arrow, &pictures_最小化,      hide_main_window, nullptr},
     {"透明标签1",      label,  at(  8,   8, 112, 24), false, arrow, nullptr,               nullptr, title_label_pressed},
     {"关闭",           button, at(224,   1, 32, 32),  false, arrow, &pictures_关闭,        request_main_window_destroy, nullptr},
-    {"按钮_0",         button, at( 57, 222, 96, 48),  false, hand,  &pictures_按钮_0,      press_digit_0, nullptr},
+    {"按钮_0",         button, at( 57, 222, 96, 48),  false, hand,  &pictures_按钮_0,      press_digit_key<'0'>, nullptr},
     {"按钮_除法",      button, at(  6, 222, 48, 48),  false, hand,  &pictures_按钮_除法,   press_divide, nullptr},
     {"按钮_乘法",      button, at(  6, 172, 48, 48),  false, hand,  &pictures_按钮_乘法,   press_multiply, nullptr},
     {"按钮_减法",      button, at(  6, 122, 48, 48),  false, hand,  &pictures_按钮_减法,   press_subtract, nullptr},
     {"按钮_加法",      button, at(  6,  72, 48, 48),  false, hand,  &pictures_按钮_加法,   press_add, nullptr},
     {"按钮_小数点",    button, at(156, 222, 48, 48),  false, hand,  &pictures_按钮_小数点, calc::press_point, nullptr},
-    {"按钮_9",         button, at(156, 172, 48, 48),  false, hand,  &pictures_按钮_9,      press_digit_9, nullptr},
-    {"按钮_8",         button, at(106, 172, 48, 48),  false, hand,  &pictures_按钮_8,      press_digit_8, nullptr},
-    {"按钮_7",         button, at( 56, 172, 48, 48),  false, hand,  &pictures_按钮_7,      press_digit_7, nullptr},
-    {"按钮_6",         button, at(156, 122, 48, 48),  false, hand,  &pictures_按钮_6,      press_digit_6, nullptr},
-    {"按钮_5",         button, at(106, 122, 48, 48),  false, hand,  &pictures_按钮_5,      press_digit_5, nullptr},
-    {"按钮_4",         button, at( 56, 122, 48, 48),  false, hand,  &pictures_按钮_4,      press_digit_4, nullptr},
-    {"按钮_1",         button, at( 56,  72, 48, 48),  false, hand,  &pictures_按钮_1,      press_digit_1, nullptr},
-    {"按钮_2",         button, at(106,  72, 48, 48),  false, hand,  &pictures_按钮_2,      press_digit_2, nullptr},
-    {"按钮_3",         button, at(156,  72, 48, 48),  false, hand,  &pictures_按钮_3,      press_digit_3, nullptr},
+    {"按钮_9",         button, at(156, 172, 48, 48),  false, hand,  &pictures_按钮_9,      press_digit_key<'9'>, nullptr},
+    {"按钮_8",         button, at(106, 172, 48, 48),  false, hand,  &pictures_按钮_8,      press_digit_key<'8'>, nullptr},
+    {"按钮_7",         button, at( 56, 172, 48, 48),  false, hand,  &pictures_按钮_7,      press_digit_key<'7'>, nullptr},
+    {"按钮_6",         button, at(156, 122, 48, 48),  false, hand,  &pictures_按钮_6,      press_digit_key<'6'>, nullptr},
+    {"按钮_5",         button, at(106, 122, 48, 48),  false, hand,  &pictures_按钮_5,      press_digit_key<'5'>, nullptr},
+    {"按钮_4",         button, at( 56, 122, 48, 48),  false, hand,  &pictures_按钮_4,      press_digit_key<'4'>, nullptr},
+    {"按钮_1",         button, at( 56,  72, 48, 48),  false, hand,  &pictures_按钮_1,      press_digit_key<'1'>, nullptr},
+    {"按钮_2",         button, at(106,  72, 48, 48),  false, hand,  &pictures_按钮_2,      press_digit_key<'2'>, nullptr},
+    {"按钮_3",         button, at(156,  72, 48, 48),  false, hand,  &pictures_按钮_3,      press_digit_key<'3'>, nullptr},
     {"按钮_退格",      button, at(206,  72, 48, 40),  false, hand,  &pictures_按钮_退格,   calc::press_backspace, nullptr},
     {"按钮_C",         button, at(206, 114, 48, 40),  false, hand,  &pictures_按钮_C,      calc::press_clear_all, nullptr},
     {"按钮_CE",        button, at(206, 156, 48, 40),  false, hand,  &pictures_按钮_CE,     calc::press_clear_entry, nullptr},
