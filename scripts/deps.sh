@@ -12,7 +12,7 @@ test_packages=(
     "${run_packages[@]}"
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool openbox x11-utils x11-apps imagemagick trayer xclip
+    xvfb xauth xdotool openbox x11-utils x11-apps imagemagick trayer desktop-file-utils xclip
 )
 
 case "${1:-run}" in
