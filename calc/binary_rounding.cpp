@@ -1,14 +1,16 @@
 #include "calc/binary_rounding.h"
 
+#include "calc/double_bits.h"
+
 #include <bit>
 
 namespace calc {
 namespace {
 
+using double_bits::sign_bit;
 constexpr int min_unit_exponent = -1074; // the last place of every subnormal double
 constexpr int significand_bits = 53;
 constexpr std::uint64_t infinity_bits = 0x7FF0000000000000u;
-constexpr std::uint64_t sign_bit = 0x8000000000000000u;
 
 // Composes a double from `kept * 2^unit_exponent`, where kept < 2^53 is already rounded.
 // Adding the significand onto the exponent field lets a carry out of the significand (kept

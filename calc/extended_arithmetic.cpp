@@ -4,14 +4,15 @@
 #include <cstdint>
 
 #include "calc/binary_rounding.h"
+#include "calc/double_bits.h"
 #include "calc/uint128.h"
 
 namespace calc {
 namespace {
 
-constexpr std::uint64_t sign_bit = 0x8000000000000000u;
-constexpr std::uint64_t exponent_mask = 0x7FF0000000000000u;
-constexpr std::uint64_t fraction_mask = 0x000FFFFFFFFFFFFFu;
+using double_bits::exponent_mask;
+using double_bits::fraction_mask;
+using double_bits::sign_bit;
 constexpr std::uint64_t quiet_bit = 0x0008000000000000u;
 // The x87 "indefinite" NaN, its answer to an invalid operation.
 constexpr std::uint64_t indefinite_bits = 0xFFF8000000000000u;

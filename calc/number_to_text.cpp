@@ -5,14 +5,15 @@
 
 #include "calc/big_unsigned.h"
 #include "calc/conversions.h"
+#include "calc/double_bits.h"
 #include "calc/uint128.h"
 
 namespace calc {
 namespace {
 
-constexpr std::uint64_t sign_bit = 0x8000000000000000u;
-constexpr std::uint64_t exponent_mask = 0x7FF0000000000000u;
-constexpr std::uint64_t fraction_mask = 0x000FFFFFFFFFFFFFu;
+using double_bits::exponent_mask;
+using double_bits::fraction_mask;
+using double_bits::sign_bit;
 
 constexpr std::uint64_t ten_to_12 = 1000000000000u;
 constexpr std::uint64_t ten_to_13 = 10000000000000u;
