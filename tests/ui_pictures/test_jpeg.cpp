@@ -38,6 +38,10 @@ std::uint8_t pattern(int x, int y, int component) {
 }
 
 Bytes encode(Kind kind, int width, int height) {
+    return encode_samples(kind, width, height, pattern, Settings{});
+}
+
+Bytes encode_samples(Kind kind, int width, int height, const Sample& sample, Settings settings) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
@@ -51,7 +55,13 @@ Bytes encode(Kind kind, int width, int height) {
     info.input_components = components;
     info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_set_quality(&info, settings.quality, TRUE);
+    if (settings.full_chroma) {
+        for (int i = 0; i < info.num_components; ++i) {
+            info.comp_info[i].h_samp_factor = 1;
+            info.comp_info[i].v_samp_factor = 1;
+        }
+    }
     const std::vector<jpeg_scan_info> many = scan_per_coefficient();
     if (kind == Kind::Progressive) jpeg_simple_progression(&info);
     if (kind == Kind::ManyScans) {
@@ -64,7 +74,7 @@ Bytes encode(Kind kind, int width, int height) {
         const int y = static_cast<int>(info.next_scanline);
         for (int x = 0; x < width; ++x)
             for (int c = 0; c < components; ++c)
-                row[static_cast<std::size_t>(x * components + c)] = pattern(x, y, c);
+                row[static_cast<std::size_t>(x * components + c)] = sample(x, y, c);
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
